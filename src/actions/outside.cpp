@@ -29,8 +29,7 @@ std::string ColourToolPath(std::string_view runDirectory) {
 
 std::string_view ShopLinkAddress() {
   // The maker's name is plain ASCII, so its GBK percent-encoding is the name itself.
-  static constexpr std::string_view kAddress =
-      NAVCSS_SHOP_HOST
+  static constexpr std::string_view kAddress = NAVCSS_SHOP_HOST
       "/search?q=Quenlar&commend=all&ssid=s5-e&search_type=item&sourceId=" NAVCSS_SHOP_SOURCE_ID
       "&spm=1.6659421.754896237.1&initiative_id=" NAVCSS_SHOP_INITIATIVE_ID;
   return kAddress;

@@ -77,7 +77,9 @@ void App::RefreshMockup(SlotKey slot) {
   }
 }
 
-ColourValue App::SlotColour(SlotKey slot) { return port_.Background(Slot(slot).field); }
+ColourValue App::SlotColour(SlotKey slot) {
+  return port_.Background(Slot(slot).field);
+}
 
 bool App::Hovering(const HoverPair& pair) {
   // Two fresh queries: the label is a window of its own inside the box.
@@ -100,16 +102,24 @@ void App::GenerateNavCss() {
   CopyAndConfirm(BuildNavCss([this](SlotKey slot) { return port_.EditText(Slot(slot).field); }));
 }
 
-void App::CopyTransparentNavSnippet() { CopyAndConfirm(GbkText(kTransparentNavSnippet)); }
+void App::CopyTransparentNavSnippet() {
+  CopyAndConfirm(GbkText(kTransparentNavSnippet));
+}
 
-void App::CopyHiddenNavSnippet() { CopyAndConfirm(GbkText(kHiddenNavSnippet)); }
+void App::CopyHiddenNavSnippet() {
+  CopyAndConfirm(GbkText(kHiddenNavSnippet));
+}
 
 void App::CopyAndConfirm(const GbkText& text) {
   port_.ShowMessage(port_.PutClipboardText(text) ? kCopiedBox : kCopyFailedBox);
 }
 
-void App::StartColourTool() { port_.StartProgram(ColourToolPath(runDirectory_)); }
+void App::StartColourTool() {
+  port_.StartProgram(ColourToolPath(runDirectory_));
+}
 
-void App::OpenShopLink() { port_.OpenAddress(ShopLinkAddress()); }
+void App::OpenShopLink() {
+  port_.OpenAddress(ShopLinkAddress());
+}
 
 }  // namespace navcss

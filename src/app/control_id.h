@@ -68,6 +68,8 @@ enum class ControlId : unsigned char {
 
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::二级菜单文字1) + 1;
 
-constexpr std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
+constexpr std::size_t Index(ControlId id) {
+  return static_cast<std::size_t>(id);
+}
 
 }  // namespace navcss

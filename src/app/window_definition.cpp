@@ -15,30 +15,55 @@ constexpr ColourValue kGreen = Rgb(0, 255, 0);
 
 constexpr ControlDef Button(ControlId id, std::string_view name, Rect rect,
                             std::string_view caption, int tab) {
-  return {.id = id, .name = name, .kind = K::Button, .parent = 主窗口, .rect = rect,
-          .caption = caption, .event = EventKind::Clicked, .tabOrder = tab};
+  return {.id = id,
+          .name = name,
+          .kind = K::Button,
+          .parent = 主窗口,
+          .rect = rect,
+          .caption = caption,
+          .event = EventKind::Clicked,
+          .tabOrder = tab};
 }
 
 constexpr ControlDef Box(ControlId id, std::string_view name, Rect rect, Pointer pointer) {
-  return {.id = id, .name = name, .kind = K::PictureBox, .parent = 主窗口, .rect = rect,
+  return {.id = id,
+          .name = name,
+          .kind = K::PictureBox,
+          .parent = 主窗口,
+          .rect = rect,
           .pointer = pointer};
 }
 
 constexpr ControlDef Label(ControlId id, std::string_view name, ControlId box, Rect rect,
                            std::string_view caption) {
-  return {.id = id, .name = name, .kind = K::TransparentLabel, .parent = box, .rect = rect,
+  return {.id = id,
+          .name = name,
+          .kind = K::TransparentLabel,
+          .parent = box,
+          .rect = rect,
           .caption = caption};
 }
 
 // Tab order: field and picker of slot n take 2n and 2n + 1; the buttons follow.
 constexpr ControlDef Picker(ControlId id, std::string_view name, int x, int y, int slot) {
-  return {.id = id, .name = name, .kind = K::ColourPicker, .parent = 图片库1,
-          .rect = {x, y, 40, 24}, .event = EventKind::ColourChosen, .tabOrder = 2 * slot + 1};
+  return {.id = id,
+          .name = name,
+          .kind = K::ColourPicker,
+          .parent = 图片库1,
+          .rect = {x, y, 40, 24},
+          .event = EventKind::ColourChosen,
+          .tabOrder = 2 * slot + 1};
 }
 
 constexpr ControlDef Field(ControlId id, std::string_view name, int x, int y, int slot) {
-  return {.id = id, .name = name, .kind = K::EditBox, .parent = 图片库1, .rect = {x, y, 72, 24},
-          .event = EventKind::TextChanged, .tabOrder = 2 * slot, .background = kWhite};
+  return {.id = id,
+          .name = name,
+          .kind = K::EditBox,
+          .parent = 图片库1,
+          .rect = {x, y, 72, 24},
+          .event = EventKind::TextChanged,
+          .tabOrder = 2 * slot,
+          .background = kWhite};
 }
 
 }  // namespace
@@ -160,7 +185,9 @@ Rect PlaceInWindow(ControlId id) {
 
 namespace {
 
-bool Visible(const ControlDef& def) { return def.kind != K::Timer && def.kind != K::MainWindow; }
+bool Visible(const ControlDef& def) {
+  return def.kind != K::Timer && def.kind != K::MainWindow;
+}
 
 // Definition order is front to back among siblings, so the first hit is the front-most.
 std::optional<ControlId> ChildAt(ControlId parent, int x, int y) {

@@ -26,7 +26,15 @@ struct Rect {
   }
 };
 
-enum class ControlKind { MainWindow, EditBox, ColourPicker, PictureBox, TransparentLabel, Button, Timer };
+enum class ControlKind {
+  MainWindow,
+  EditBox,
+  ColourPicker,
+  PictureBox,
+  TransparentLabel,
+  Button,
+  Timer
+};
 enum class Pointer { Arrow, Hand };
 enum class HAlign { Left, Centre };
 
@@ -50,10 +58,10 @@ struct ControlDef {
   FontSpec font = {};
   HAlign align = HAlign::Left;  // labels are always vertically centred
   EventKind event = EventKind::None;
-  int tabOrder = -1;               // -1: not a tab stop
-  ColourValue background = 0;      // picture boxes, edit boxes: the colour at creation
-  ColourValue textColour = 0;      // labels
-  ColourValue pickerColour = 0;    // pickers
+  int tabOrder = -1;                  // -1: not a tab stop
+  ColourValue background = 0;         // picture boxes, edit boxes: the colour at creation
+  ColourValue textColour = 0;         // labels
+  ColourValue pickerColour = 0;       // pickers
   bool systemFaceBackground = false;  // filled with the desktop's 3D face colour
   int timerPeriodMs = 0;
 };
@@ -73,9 +81,9 @@ struct PanelFrame {
 };
 
 struct PanelRowLabel {
-  SlotKey slot;   // text: Slot(slot).rowLabel
-  int right;      // last column of the right-aligned text
-  int top;        // top of the glyphs
+  SlotKey slot;  // text: Slot(slot).rowLabel
+  int right;     // last column of the right-aligned text
+  int top;       // top of the glyphs
 };
 
 struct PanelPicture {
@@ -93,7 +101,9 @@ extern const MainWindowDef kMainWindow;
 extern const std::array<ControlDef, kControlCount> kControls;  // indexed by ControlId
 extern const PanelPicture kPanelPicture;
 
-inline const ControlDef& Def(ControlId id) { return kControls[Index(id)]; }
+inline const ControlDef& Def(ControlId id) {
+  return kControls[Index(id)];
+}
 
 // Place of a control in the main window's client area (sums the parents' places).
 Rect PlaceInWindow(ControlId id);

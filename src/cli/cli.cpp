@@ -46,7 +46,9 @@ struct Request {
   bool anySlotText = false;
 };
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+  return "'" + std::string(s) + "'";
+}
 
 // Returns the error line, or nullopt when the arguments are sound.
 std::optional<std::string> Parse(std::span<const std::string_view> args, Request& request,

@@ -42,7 +42,8 @@ std::int64_t ParseHexDigits(std::string_view text) {
       digit = c - 'a' + 10;
     }
     // 16^(n-1-i) as a power of two: exact, and infinite from an exponent of 256 on.
-    const double weight = std::ldexp(1.0, static_cast<int>(std::min<std::size_t>(n - 1 - i, 1024) * 4));
+    const double weight =
+        std::ldexp(1.0, static_cast<int>(std::min<std::size_t>(n - 1 - i, 1024) * 4));
     // int64 -> double rounds to nearest, ties to even (the default rounding mode).
     const double sum = static_cast<double>(acc) + digit * weight;
     if (std::isfinite(sum) && sum >= -kTwo63 && sum < kTwo63) {

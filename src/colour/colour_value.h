@@ -16,9 +16,15 @@ using GbkText = std::string;
 inline constexpr ColourValue Rgb(unsigned red, unsigned green, unsigned blue) {
   return (red & 0xFFu) | ((green & 0xFFu) << 8) | ((blue & 0xFFu) << 16);
 }
-inline constexpr unsigned RedOf(ColourValue c) { return c & 0xFFu; }
-inline constexpr unsigned GreenOf(ColourValue c) { return (c >> 8) & 0xFFu; }
-inline constexpr unsigned BlueOf(ColourValue c) { return (c >> 16) & 0xFFu; }
+inline constexpr unsigned RedOf(ColourValue c) {
+  return c & 0xFFu;
+}
+inline constexpr unsigned GreenOf(ColourValue c) {
+  return (c >> 8) & 0xFFu;
+}
+inline constexpr unsigned BlueOf(ColourValue c) {
+  return (c >> 16) & 0xFFu;
+}
 
 // "#RRGGBB", upper-case digits, always seven bytes.
 GbkText ColourToHexText(ColourValue colour);

@@ -46,8 +46,12 @@ struct ColourSlot {
 
 extern const std::array<ColourSlot, kSlotCount> kSlots;
 
-constexpr std::size_t Index(SlotKey key) { return static_cast<std::size_t>(key); }
-inline const ColourSlot& Slot(SlotKey key) { return kSlots[Index(key)]; }
+constexpr std::size_t Index(SlotKey key) {
+  return static_cast<std::size_t>(key);
+}
+inline const ColourSlot& Slot(SlotKey key) {
+  return kSlots[Index(key)];
+}
 
 std::optional<SlotKey> SlotOfField(ControlId field);
 std::optional<SlotKey> SlotOfPicker(ControlId picker);

@@ -49,7 +49,7 @@ const std::vector<std::pair<char16_t, std::uint16_t>>& EncodeTable() {
 long NextCodePoint(std::string_view s, std::size_t& i) {
   auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
   const unsigned char b = byte(i);
-  const int extra = b < 0x80 ? 0
+  const int extra = b < 0x80             ? 0
                     : (b & 0xE0) == 0xC0 ? 1
                     : (b & 0xF0) == 0xE0 ? 2
                     : (b & 0xF8) == 0xF0 ? 3
@@ -104,10 +104,11 @@ std::string Utf8ToGbk(std::string_view utf8) {
       continue;
     }
     const auto& table = EncodeTable();
-    auto it = cp > 0 && cp < 0x10000
-                  ? std::lower_bound(table.begin(), table.end(), static_cast<char16_t>(cp),
-                                     [](const auto& entry, char16_t key) { return entry.first < key; })
-                  : table.end();
+    auto it =
+        cp > 0 && cp < 0x10000
+            ? std::lower_bound(table.begin(), table.end(), static_cast<char16_t>(cp),
+                               [](const auto& entry, char16_t key) { return entry.first < key; })
+            : table.end();
     if (it == table.end() || it->first != cp) {
       out += '?';
       continue;

@@ -1,8 +1,9 @@
+#include "actions/outside.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "actions/outside.h"
 #include "actions/run_directory.h"
 
 namespace navcss {

@@ -60,7 +60,8 @@ TEST(StartUp, MockupShowsTheNormalColours) {
   const auto& bg = w.toolkit.background;
   const auto& fg = w.toolkit.textColour;
   using enum ControlId;
-  for (ControlId box : {导航条背景1, 导航条背景2, 导航条背景4, 所有分类背景, 一级菜单背景1, 二级菜单背景1}) {
+  for (ControlId box :
+       {导航条背景1, 导航条背景2, 导航条背景4, 所有分类背景, 一级菜单背景1, 二级菜单背景1}) {
     EXPECT_EQ(bg[Index(box)], kBlack) << Def(box).name;
   }
   for (ControlId label : {导航条文字1, 导航条文字2, 所有分类文字, 一级菜单文字1, 二级菜单文字1}) {
@@ -101,7 +102,7 @@ TEST(SlotSync, PickingTheSameColourStillRewritesFieldAndMockup) {
   w.toolkit.TakeWrites();
   w.toolkit.UserChooses(ControlId::颜色选择器2, kGreen);
   const Lines expected = {
-      "SetEditText 导文字 #00FF00",       "SetBackground 导文字 #00FF00",
+      "SetEditText 导文字 #00FF00",        "SetBackground 导文字 #00FF00",
       "SetTextColour 导航条文字1 #00FF00", "SetTextColour 导航条文字2 #00FF00",
       "SetBackground 导文字 #00FF00",
   };
@@ -155,11 +156,11 @@ struct Hovered : ::testing::Test {
 TEST_F(Hovered, BoxOrLabelEntersAndLeavingRestoresCurrentNormalColours) {
   for (ControlId under : {ControlId::导航条背景1, ControlId::导航条文字1}) {
     SCOPED_TRACE(Def(under).name);
-    EXPECT_EQ(Tick(under), (Lines{"SetBackground 导航条背景1 #FF0000",
-                                  "SetTextColour 导航条文字1 #FFFFFF"}));
+    EXPECT_EQ(Tick(under),
+              (Lines{"SetBackground 导航条背景1 #FF0000", "SetTextColour 导航条文字1 #FFFFFF"}));
     EXPECT_EQ(Tick(under), Lines{});  // resting: nothing repainted
-    EXPECT_EQ(Tick(std::nullopt), (Lines{"SetBackground 导航条背景1 #000000",
-                                         "SetTextColour 导航条文字1 #00FF00"}));
+    EXPECT_EQ(Tick(std::nullopt),
+              (Lines{"SetBackground 导航条背景1 #000000", "SetTextColour 导航条文字1 #00FF00"}));
   }
   EXPECT_EQ(Tick(std::nullopt), Lines{});
 }
@@ -301,8 +302,8 @@ TEST(Generate, SnippetButtonsCopyTheirTextAndTouchNothingElse) {
   w.app.Raise(ControlId::按钮3, EventKind::Clicked);
   EXPECT_EQ(w.toolkit.clipboard.size(), 92u);
   EXPECT_EQ(w.toolkit.clipboard, kHiddenNavSnippet);
-  EXPECT_EQ(w.toolkit.TakeWrites(), (Lines{"Clipboard 131 bytes", "Message 成功",
-                                           "Clipboard 92 bytes", "Message 成功"}));
+  EXPECT_EQ(w.toolkit.TakeWrites(),
+            (Lines{"Clipboard 131 bytes", "Message 成功", "Clipboard 92 bytes", "Message 成功"}));
   EXPECT_EQ(w.toolkit.text, fieldsBefore);
   EXPECT_EQ(w.toolkit.background, backgroundsBefore);
 }

@@ -1,10 +1,11 @@
+#include "app/window_definition.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/window_definition.h"
 #include "preview/hover_pairs.h"
 #include "text/gbk.h"
 
@@ -64,12 +65,24 @@ TEST(WindowDefinition, WhatLiesUnderThePointer) {
     std::optional<ControlId> hit;
   };
   const Case cases[] = {
-      {114, 360, 所有分类背景}, {115, 360, 导航条背景1}, {140, 365, 导航条文字1},
-      {181, 351, 导航条背景1},  {183, 382, 导航条背景2}, {300, 360, 导航条背景4},
-      {301, 352, 透明标签1},    {668, 383, 透明标签1},   {671, 351, 导航条背景4},
-      {40, 400, 一级菜单文字1}, {190, 415, 一级菜单背景1}, {250, 400, 二级菜单文字1},
-      {200, 385, std::nullopt}, {1, 360, std::nullopt},   {680, 10, std::nullopt},
-      {400, 430, 按钮4},        {677, 10, 图片库1},       {277, 270, 颜色选择器8},
+      {114, 360, 所有分类背景},
+      {115, 360, 导航条背景1},
+      {140, 365, 导航条文字1},
+      {181, 351, 导航条背景1},
+      {183, 382, 导航条背景2},
+      {300, 360, 导航条背景4},
+      {301, 352, 透明标签1},
+      {668, 383, 透明标签1},
+      {671, 351, 导航条背景4},
+      {40, 400, 一级菜单文字1},
+      {190, 415, 一级菜单背景1},
+      {250, 400, 二级菜单文字1},
+      {200, 385, std::nullopt},
+      {1, 360, std::nullopt},
+      {680, 10, std::nullopt},
+      {400, 430, 按钮4},
+      {677, 10, 图片库1},
+      {277, 270, 颜色选择器8},
       {276, 270, 分类鼠标移至背景编辑框},
   };
   for (const Case& c : cases) {
@@ -79,7 +92,8 @@ TEST(WindowDefinition, WhatLiesUnderThePointer) {
 
 TEST(WindowDefinition, EverythingSeenFitsTheClientArea) {
   for (const ControlDef& def : kControls) {
-    if (def.kind == ControlKind::Timer || def.kind == ControlKind::MainWindow || def.id == 图片库1) {
+    if (def.kind == ControlKind::Timer || def.kind == ControlKind::MainWindow ||
+        def.id == 图片库1) {
       continue;
     }
     const Rect r = PlaceInWindow(def.id);

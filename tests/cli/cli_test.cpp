@@ -1,9 +1,10 @@
+#include "cli/cli.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
 #include "css/nav_css.h"
 #include "text/gbk.h"
 
@@ -39,7 +40,8 @@ TEST(Cli, SlotTextsVerbatimInUtf8OrGbk) {
   const Result gbk = RunArgs({"--gbk", "NavText=红色"});
   EXPECT_NE(gbk.out.find("color:\xBA\xEC\xC9\xAB;"), std::string::npos);
   // The last text given for a key wins, as a later edit of the field would.
-  EXPECT_TRUE(RunArgs({"NavBackground=a", "NavBackground=b"}).out.starts_with(".skin-box-bd{background:b;"));
+  EXPECT_TRUE(RunArgs({"NavBackground=a", "NavBackground=b"})
+                  .out.starts_with(".skin-box-bd{background:b;"));
 }
 
 TEST(Cli, Snippets) {

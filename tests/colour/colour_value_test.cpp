@@ -1,3 +1,5 @@
+#include "colour/colour_value.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -7,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "colour/colour_value.h"
 #include "text/gbk.h"
 
 namespace navcss {
@@ -18,9 +19,9 @@ TEST(ColourToHexText, SixUpperCaseDigitsRedFirstTopByteIgnored) {
     ColourValue colour;
     const char* text;
   };
-  for (const Case& c : {Case{0, "#000000"}, Case{255, "#FF0000"}, Case{65280, "#00FF00"},
-                        Case{16777215, "#FFFFFF"}, Case{0x3C2B1A, "#1A2B3C"},
-                        Case{0xFF123456, "#563412"}, Case{0x0A0B0C, "#0C0B0A"}}) {
+  for (const Case& c :
+       {Case{0, "#000000"}, Case{255, "#FF0000"}, Case{65280, "#00FF00"}, Case{16777215, "#FFFFFF"},
+        Case{0x3C2B1A, "#1A2B3C"}, Case{0xFF123456, "#563412"}, Case{0x0A0B0C, "#0C0B0A"}}) {
     EXPECT_EQ(ColourToHexText(c.colour), c.text) << std::hex << c.colour;
   }
 }
@@ -31,17 +32,28 @@ TEST(HexTextToColour, WorkedTable) {
     ColourValue colour;
   };
   const Case cases[] = {
-      {"#FF0000", 0x0000FF},           {"#ff0000", 0x0000FF},
-      {"#1A2B3C", 0x3C2B1A},           {"", 0},
-      {"#", 0},                        {"FF0000", 0x00000F},
-      {"#FFF", 0xFF0F00},              {"#FF112233", 0x332211},
-      {"#12G456", 0x560412},           {" #FF0000", 0x0000FF},
-      {"#FF0000 ", 0x0000F0},          {"##123456", 0x563412},
-      {"#-12345", 0x452301},           {"红FF0000", 0x00000F},
-      {"#10000000000001", 0x010000},   {"#20000000000001", 0},
-      {"#8000000000000000", 0},        {"#8000000000FF0000", 0x0000FF},
-      {"#ABCDEF", 0xEFCDAB},           {"#abcdef", 0xEFCDAB},
-      {"x", 0},                        {"red", 0xED0000},
+      {"#FF0000", 0x0000FF},
+      {"#ff0000", 0x0000FF},
+      {"#1A2B3C", 0x3C2B1A},
+      {"", 0},
+      {"#", 0},
+      {"FF0000", 0x00000F},
+      {"#FFF", 0xFF0F00},
+      {"#FF112233", 0x332211},
+      {"#12G456", 0x560412},
+      {" #FF0000", 0x0000FF},
+      {"#FF0000 ", 0x0000F0},
+      {"##123456", 0x563412},
+      {"#-12345", 0x452301},
+      {"红FF0000", 0x00000F},
+      {"#10000000000001", 0x010000},
+      {"#20000000000001", 0},
+      {"#8000000000000000", 0},
+      {"#8000000000FF0000", 0x0000FF},
+      {"#ABCDEF", 0xEFCDAB},
+      {"#abcdef", 0xEFCDAB},
+      {"x", 0},
+      {"red", 0xED0000},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(HexTextToColour(Utf8ToGbk(c.text)), c.colour) << c.text;
@@ -105,7 +117,8 @@ std::int64_t ModelParse(const std::string& text) {
       acc = d == 0 ? acc : kMin;
       continue;
     }
-    const Int128 sum = RoundToDouble(RoundToDouble(acc) + d * (static_cast<Int128>(1) << (4 * exponent)));
+    const Int128 sum =
+        RoundToDouble(RoundToDouble(acc) + d * (static_cast<Int128>(1) << (4 * exponent)));
     acc = (sum >= kMin && sum < kLimit) ? sum : kMin;
   }
   return static_cast<std::int64_t>(acc);
@@ -133,8 +146,10 @@ TEST(ParseHexDigits, Limits) {
   EXPECT_EQ(ParseHexDigits("20000000000003"), 0x20000000000004);  // tie to even
   EXPECT_EQ(ParseHexDigits(std::string(257, '0')), kMin);         // 0 x infinity
   EXPECT_EQ(ParseHexDigits(std::string(255, '0') + "1"), 1);
-  EXPECT_EQ(ParseHexDigits("\xB0" "A1"), 1);  // the byte after a lead byte stays upper case
-  EXPECT_EQ(ParseHexDigits("A\xB0"), 160);    // a lead byte at the very end
+  EXPECT_EQ(ParseHexDigits("\xB0"
+                           "A1"),
+            1);                             // the byte after a lead byte stays upper case
+  EXPECT_EQ(ParseHexDigits("A\xB0"), 160);  // a lead byte at the very end
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
+#include "css/nav_css.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <string>
-
-#include "css/nav_css.h"
 
 namespace navcss {
 namespace {

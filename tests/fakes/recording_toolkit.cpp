@@ -2,7 +2,9 @@
 
 namespace navcss::testing {
 
-std::string Hex(ColourValue colour) { return ColourToHexText(colour); }
+std::string Hex(ColourValue colour) {
+  return ColourToHexText(colour);
+}
 
 void RecordingToolkit::Log(std::string op, ControlId id, const std::string& value) {
   op += ' ';

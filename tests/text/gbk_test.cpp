@@ -1,8 +1,8 @@
+#include "text/gbk.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "text/gbk.h"
 
 namespace navcss {
 namespace {
