@@ -6,10 +6,12 @@
 #include "cli/cli.h"
 
 #ifdef _WIN32
+#include <windows.h>  // before shellapi.h, which needs its types
+#endif
+#ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 #endif
 
 namespace {
