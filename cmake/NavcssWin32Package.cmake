@@ -1,0 +1,14 @@
+# navcss-<version>-win64.zip: the one executable and the users' readme, nothing else.
+install(TARGETS navcss RUNTIME DESTINATION . COMPONENT navcss_win32)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/win32/README-zh.txt DESTINATION .
+        COMPONENT navcss_win32)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME navcss)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME navcss-${PROJECT_VERSION}-win64)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL navcss_win32)
+set(CPACK_ARCHIVE_FILE_NAME navcss-${PROJECT_VERSION}-win64)
+include(CPack)
