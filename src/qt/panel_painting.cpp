@@ -1,6 +1,5 @@
 #include "qt/panel_painting.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -46,8 +45,6 @@ void DrawFrame(QPainter& painter, const PanelFrame& f) {
 
 QFont PanelFont(int pixelHeight) {
   QFont font;
-  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-  if (!chinese.isEmpty()) font.setFamilies({chinese.first()});
   // Faces differ in how much of the em their glyphs fill; match the glyphs, not the em.
   int size = pixelHeight;
   for (int tries = 0; tries < 6; ++tries) {
