@@ -234,7 +234,9 @@ std::optional<ColourValue> RunColourDialog(HWND picker) {
   dialog.rgbResult = static_cast<COLORREF>(PickerColour(picker));
   dialog.lpCustColors = custom;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-  if (!ChooseColorW(&dialog)) return std::nullopt;
+  using ChooseColorFn = BOOL(WINAPI*)(LPCHOOSECOLORW);
+  const auto chooseColor = SystemFunction<ChooseColorFn>(L"comdlg32.dll", "ChooseColorW");
+  if (chooseColor == nullptr || !chooseColor(&dialog)) return std::nullopt;
   return static_cast<ColourValue>(dialog.rgbResult) & 0xFFFFFFu;
 }
 

@@ -7,6 +7,16 @@ namespace navcss::win32 {
 // Per-monitor DPI calls exist from Windows 10 1607 on; on older systems these fall back to
 // the system DPI, which is then the only one.
 int DpiOfWindow(HWND window);
+
+// A function of a system DLL, loaded on first use: shell32 and comdlg32 are large and only
+// the shop link and the colour dialog need them, so start-up does not pay for them.
+template <typename Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+  HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module == nullptr) return nullptr;
+  // The detour through a plain function pointer type keeps -Wcast-function-type quiet.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
 RECT OuterRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 LOGFONTW MessageFontForDpi(int dpi);
 

@@ -16,12 +16,11 @@
 
 #include "win32/port.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "app/app.h"
 #include "win32/colour_picker.h"
+#include "win32/dpi.h"
 #include "win32/mockup_controls.h"
 #include "win32/panel_painting.h"
 #include "win32/wide_text.h"
@@ -154,8 +153,11 @@ bool Win32Port::StartProgram(std::string_view path) {
 }
 
 bool Win32Port::OpenAddress(std::string_view address) {
+  using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  const auto shellExecute = SystemFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+  if (shellExecute == nullptr) return false;
   const HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", Utf8ToWide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      shellExecute(nullptr, L"open", Utf8ToWide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
