@@ -10,4 +10,5 @@ build=$root/build/bench-qt
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build "$build"
 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  "$build/navcss_bench_runner" "$build/navcss_bench_window" "$build/navcss_bench_minimal" "${1:-7}"
+  "$build/navcss_bench_runner" "$build/navcss_bench_window" "$build/navcss_bench_minimal" "${1:-7}" \
+  "$build/navcss_bench_minimal_text"
