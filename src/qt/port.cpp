@@ -99,9 +99,9 @@ bool QtPort::PutClipboardText(const GbkText& text) {
   return clipboard->text() == plain;
 }
 
-void QtPort::ShowMessage(const MessageBoxSpec& spec) {
-  QMessageBox box(spec.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  Utf8(spec.title), Utf8(spec.text), QMessageBox::Ok);
+void QtPort::ShowMessage(const MessageBoxSpec& message) {
+  QMessageBox box(message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                  Utf8(message.title), Utf8(message.text), QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }

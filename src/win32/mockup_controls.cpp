@@ -107,22 +107,9 @@ void DrawCaption(HWND label, HDC dc) {
   SelectObject(dc, oldFont);
 }
 
-void PaintLabel(HWND label) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(label, &paint);
-  RECT client;
-  GetClientRect(label, &client);
-  // Drawn off screen first so the background never flashes over the old text.
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  PaintWhatLiesBehind(label, memory);
-  DrawCaption(label, memory);
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  EndPaint(label, &paint);
+void PaintLabel(HWND label, HDC dc) {
+  PaintWhatLiesBehind(label, dc);
+  DrawCaption(label, dc);
 }
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,7 +117,7 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      PaintLabel(window);
+      PaintBuffered(window, PaintLabel);
       return 0;
     case WM_PRINTCLIENT:
       DrawCaption(window, reinterpret_cast<HDC>(wParam));

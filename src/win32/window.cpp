@@ -30,10 +30,10 @@ bool HasWindow(const ControlDef& def) {
   return def.kind != ControlKind::MainWindow && def.kind != ControlKind::Timer;
 }
 
-HFONT CreateFontFor(const FontSpec& spec, const Scale& scale) {
+HFONT CreateFontFor(const FontSpec& wanted, const Scale& scale) {
   LOGFONTW font = {};
-  font.lfHeight = -scale(spec.pixelHeight);  // negative: the character height, not the cell
-  font.lfWeight = spec.weight;
+  font.lfHeight = -scale(wanted.pixelHeight);  // negative: the character height, not the cell
+  font.lfWeight = wanted.weight;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   return CreateFontIndirectW(&font);
@@ -265,6 +265,23 @@ void Forward(ControlId control, EventKind event) {
 
 void Forward(HWND control, EventKind event) {
   if (std::optional<ControlId> id = ControlOf(control)) Forward(*id, event);
+}
+
+void PaintBuffered(HWND control, void (*paint)(HWND control, HDC dc)) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(control, &ps);
+  RECT client;
+  GetClientRect(control, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  paint(control, memory);
+  BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+         ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(control, &ps);
 }
 
 HWND WindowOf(ControlId control) {

@@ -34,6 +34,10 @@ void Forward(ControlId control, EventKind event);
 void Forward(HWND control, EventKind event);
 
 HWND WindowOf(ControlId control);
+
+// Paints a control through an off-screen bitmap, so that a repaint never shows the
+// background over the old picture for a moment.
+void PaintBuffered(HWND control, void (*paint)(HWND control, HDC dc));
 // The control a window of ours stands for; none for any other window.
 std::optional<ControlId> ControlOf(HWND window);
 
