@@ -13,6 +13,15 @@ int DpiOfWindow(HWND window);
 template <typename Function>
 Function SystemFunction(const wchar_t* dll, const char* name) {
   HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module == nullptr) {
+    // Windows 7 without KB2533623 rejects the flag: name the system folder instead.
+    wchar_t path[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + 1 + lstrlenW(dll) >= MAX_PATH) return nullptr;
+    path[length] = L'\\';
+    lstrcpyW(path + length + 1, dll);
+    module = LoadLibraryW(path);
+  }
   if (module == nullptr) return nullptr;
   // The detour through a plain function pointer type keeps -Wcast-function-type quiet.
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));

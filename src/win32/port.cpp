@@ -8,7 +8,8 @@
 // [x] Timer: SetTimer on the main window; an unchanged period leaves it alone.
 // [x] Pointer: WindowFromPoint on the cursor, mapped back to the control's name.
 // [x] Clipboard: CF_TEXT only, the GBK bytes and one zero; memory prepared before the
-//     clipboard is opened, so a failure leaves what was there.
+//     clipboard is opened, so a failure leaves what was there; a held clipboard is tried
+//     a few times within 100 ms before the copy counts as failed.
 // [x] Message boxes: task-modal, no owner, one OK button.
 // [x] Programs: CreateProcessW on the quoted path, waiting at most 1000 ms for input idle.
 // [x] Addresses: ShellExecuteW "open".
@@ -32,6 +33,8 @@ namespace {
 
 constexpr UINT_PTR kTimerId = kControlIdBase + Index(ControlId::时钟1);
 constexpr DWORD kToolReadyWaitMs = 1000;
+constexpr int kClipboardAttempts = 5;
+constexpr DWORD kClipboardRetryMs = 20;
 
 }  // namespace
 
@@ -120,7 +123,14 @@ bool Win32Port::PutClipboardText(const GbkText& text) {
   }
   std::memcpy(bytes, text.data(), text.size());  // the zero byte is already there
   GlobalUnlock(memory);
-  if (!OpenClipboard(mainWindow_)) {
+  // Another program may hold the clipboard for a moment (a clipboard manager reading it):
+  // a few short tries before giving up.
+  bool opened = false;
+  for (int attempt = 0; attempt < kClipboardAttempts && !opened; ++attempt) {
+    if (attempt > 0) Sleep(kClipboardRetryMs);
+    opened = OpenClipboard(mainWindow_) != 0;
+  }
+  if (!opened) {
     GlobalFree(memory);
     return false;
   }
