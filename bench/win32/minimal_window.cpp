@@ -1,6 +1,7 @@
 // The smallest window that shows the same client size: what navcss.exe is measured against.
 // Built a second time with one line of Chinese text, which separates what any window that
-// shows Chinese pays for fonts from what navcss adds.
+// shows Chinese pays for fonts from what navcss adds, and a third time with as many plain
+// child windows as navcss has controls, which shows what the window count alone costs.
 #include <windows.h>
 
 namespace {
@@ -47,6 +48,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND window = CreateWindowExW(0, L"MinimalWindow", L"minimal", kStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
                                 nullptr, nullptr, instance, nullptr);
+#ifdef NAVCSS_BENCH_CHILD_WINDOWS
+  // 18 edit boxes, 4 buttons and 34 plain boxes, like navcss's 56 controls.
+  for (int i = 0; i < 56; ++i) {
+    const bool edit = i < 18;
+    const wchar_t* kind = edit ? L"EDIT" : i < 22 ? L"BUTTON" : L"STATIC";
+    CreateWindowExW(edit ? WS_EX_CLIENTEDGE : 0, kind, L"#00FF00",
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, (i % 8) * 80, (i / 8) * 50, 72, 24,
+                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance,
+                    nullptr);
+  }
+#endif
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   MSG msg;
