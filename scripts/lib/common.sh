@@ -29,6 +29,7 @@ ensure_packages() {
   fi
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -q >/dev/null || die "apt-get update failed; cannot install ${missing[*]}"
-  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null ||
+  # Recommended packages too: Wine loads X extensions and fonts that are only recommended.
+  $SUDO apt-get install -y -q "${missing[@]}" >/dev/null ||
     die "could not install ${missing[*]} (is the Debian package registry reachable?)"
 }
