@@ -27,18 +27,21 @@ ensure_zh_locale() {
 }
 
 XVFB_PID=
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on a display it finds free itself (-displayfd: a lock file or a socket held
+# by any other server makes it move on) and exports DISPLAY.
 start_xvfb() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  local number
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+  for _ in $(seq 100); do
+    [ -s "$number" ] && break
     kill -0 "$XVFB_PID" 2>/dev/null || die "Xvfb did not start"
-    sleep 0.1
+    sleep 0.05
   done
-  export DISPLAY=":$n"
+  [ -s "$number" ] || die "Xvfb did not start"
+  export DISPLAY=":$(tr -d '[:space:]' <"$number")"
+  rm -f "$number"
 }
 
 stop_wine_and_xvfb() {
