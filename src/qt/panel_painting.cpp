@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/window_definition.h"
+#include "qt/window.h"
 
 namespace navcss::qt {
 
@@ -76,15 +77,11 @@ void ColourPanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(
         QRect(QPoint(frame.captionLeft, frame.top), QPoint(frame.captionRight, frame.top)),
         ToQColor(picture.background));
-    DrawGlyphs(
-        painter,
-        QString::fromUtf8(frame.caption.data(), static_cast<qsizetype>(frame.caption.size())),
-        frame.captionLeft, -1, frame.captionTop);
+    DrawGlyphs(painter, Utf8(frame.caption), frame.captionLeft, -1, frame.captionTop);
   }
   for (const PanelRowLabel& label : picture.labels) {
     const std::string_view text = Slot(label.slot).rowLabel;
-    DrawGlyphs(painter, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), 0,
-               label.right, label.top);
+    DrawGlyphs(painter, Utf8(text), 0, label.right, label.top);
   }
 }
 

@@ -35,10 +35,6 @@ QString FromGbk(const GbkText& text) {
   return QString::fromStdString(GbkToUtf8(text));
 }
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 GbkText QtPort::EditText(ControlId box) {

@@ -20,16 +20,16 @@ namespace {
 
 const char* const kControlIdProperty = "navcssControlId";
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The desktop's 3D face colour: what push buttons are filled with.
 QColor FaceColour(const QWidget& widget) {
   return widget.palette().color(QPalette::Button);
 }
 
 }  // namespace
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "colour/colour_value.h"
 #ifndef Q_MOC_RUN  // moc cannot read the controls' Chinese identifiers
@@ -14,6 +15,9 @@
 #endif
 
 namespace navcss::qt {
+
+// A UTF-8 text of the definition or the core as a QString.
+QString Utf8(std::string_view text);
 
 // A one-line edit box with a sunken border, black text on the background written last.
 class EditBox : public QLineEdit {

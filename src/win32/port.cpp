@@ -31,7 +31,6 @@ namespace navcss::win32 {
 
 namespace {
 
-constexpr UINT_PTR kTimerId = kControlIdBase + Index(ControlId::时钟1);
 constexpr DWORD kToolReadyWaitMs = 1000;
 constexpr int kClipboardAttempts = 5;
 constexpr DWORD kClipboardRetryMs = 20;
@@ -41,7 +40,6 @@ constexpr DWORD kClipboardRetryMs = 20;
 Win32Port::Win32Port(HWND mainWindow) : mainWindow_(mainWindow) {
   for (const ControlDef& def : kControls) {
     background_[Index(def.id)] = def.background;
-    timerPeriod_[Index(def.id)] = def.timerPeriodMs;
   }
 }
 
@@ -99,10 +97,10 @@ void Win32Port::SetPickerColour(ControlId picker, ColourValue colour) {
   win32::SetPickerColour(WindowOf(picker), colour);
 }
 
-void Win32Port::SetTimerPeriod(ControlId timer, int milliseconds) {
+void Win32Port::SetTimerPeriod(ControlId, int milliseconds) {  // the one timer
   // SetTimer with the same ID restarts the count, so an unchanged period is left alone.
-  if (timerPeriod_[Index(timer)] == milliseconds) return;
-  timerPeriod_[Index(timer)] = milliseconds;
+  if (timerPeriod_ == milliseconds) return;
+  timerPeriod_ = milliseconds;
   SetTimer(mainWindow_, kTimerId, static_cast<UINT>(milliseconds), nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/toolkit_port.h"
+#include "app/window_definition.h"
 
 namespace navcss::win32 {
 
@@ -34,7 +35,7 @@ class Win32Port final : public ToolkitPort {
   HWND mainWindow_;
   std::array<ColourValue, kControlCount> background_{};
   std::array<HBRUSH, kControlCount> fieldBrush_{};
-  std::array<int, kControlCount> timerPeriod_{};
+  int timerPeriod_ = Def(ControlId::时钟1).timerPeriodMs;
 };
 
 }  // namespace navcss::win32

@@ -19,7 +19,6 @@ using enum ControlId;
 
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kMainExStyle = 0;
-constexpr UINT_PTR kTimerId = kControlIdBase + Index(时钟1);
 
 std::array<HWND, kControlCount> g_windows{};
 std::array<HFONT, kControlCount> g_fonts{};  // fonts of their own, per control

@@ -11,6 +11,8 @@ namespace navcss::win32 {
 
 // A control's window ID is its ControlId plus this, so a window names its control.
 inline constexpr int kControlIdBase = 1000;
+// The hover timer runs on the main window under its control id.
+inline constexpr UINT_PTR kTimerId = kControlIdBase + Index(ControlId::时钟1);
 inline constexpr wchar_t kMainWindowClass[] = L"NavcssMainWindow";
 
 // Definition pixels at a DPI. Edges are scaled rather than sizes, so boxes that touch at
